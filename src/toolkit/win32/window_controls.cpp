@@ -5,8 +5,9 @@
 #include "toolkit/win32/window.h"
 #include "toolkit/win32/window_classes.h"
 
-#include <cwchar>
+#include <iterator>
 #include <map>
+#include <string>
 
 namespace tavmoor::toolkit::win32 {
 namespace {
@@ -67,7 +68,7 @@ HFONT Window::fontFor(Font font) {
             lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
             lf.lfQuality = PROOF_QUALITY;
             lf.lfPitchAndFamily = DEFAULT_PITCH;
-            wcsncpy(lf.lfFaceName, kSongTi, LF_FACESIZE - 1);
+            std::char_traits<wchar_t>::copy(lf.lfFaceName, kSongTi, std::size(kSongTi));
             songTi12_.reset(CreateFontIndirectW(&lf));
         }
         if (songTi12_) {
