@@ -1,10 +1,7 @@
 // Program entry: the toolkit records where the executable is, the main
 // window is loaded hidden, and the message loop runs until the last window
 // is gone.
-#include "layouts/layouts.h"
-#include "shell/program.h"
-#include "system/services_win32.h"
-#include "toolkit/win32/win32_toolkit.h"
+#include "shell/application_win32.h"
 
 #include <windows.h>
 
@@ -18,14 +15,10 @@ constexpr int kStartUpFailed = -1;
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    using namespace tavmoor;
-    toolkit::win32::Win32Toolkit ui(instance);
-    system::Win32Services services(ui.executablePath().directory);
-    shell::ProgramState state;
-    shell::bindProgram(ui, services, state);
-    if (!ui.loadWindow(layouts::mainWindow(), nullptr, false)) {
-        ui.messageBox(kStartUpError, toolkit::box::iconError);
+    tavmoor::shell::Application application(instance);
+    if (!application.start()) {
+        application.ui().messageBox(kStartUpError, tavmoor::toolkit::box::iconError);
         return kStartUpFailed;
     }
-    return ui.run();
+    return application.ui().run();
 }
