@@ -82,6 +82,21 @@ TEST_F(Settings, TheFieldsShowTheStoredBytesAsTheyStand) {
     EXPECT_EQ(textOf(minute), L"05") << "a zero byte ends the text";
 }
 
+TEST(SettingsFolder, AFolderNameOutsideGbkStillFindsAndWritesTheFiles) {
+    TempFolder folder(L"tavmoor \ud55c\uae00 \U0001F600"); // Korean and an emoji: no GBK form
+    folder.write(L"1.txt", "21");
+    folder.write(L"2.txt", "45");
+    RunningTavmoor tavmoor(folder.path());
+    const HWND main = tavmoor.mainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(textOf(GetDlgItem(main, kHourField)), L"21");
+    SendMessageW(GetDlgItem(main, kMinuteField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"46"));
+    PostMessageW(main, WM_COMMAND, MAKEWPARAM(kSaveButton, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveButton)));
+    pause(300ms);
+    EXPECT_EQ(folder.read(L"2.txt"), std::optional<std::string>("46"));
+}
+
 TEST_F(Settings, MissingOrHugeFilesGiveAStartAndDefinedFields) {
     folder.write(L"2.txt", std::string(8 * 1024 * 1024, '7'));
     start();
