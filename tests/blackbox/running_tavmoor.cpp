@@ -99,8 +99,11 @@ HWND RunningTavmoor::mainWindow(std::chrono::milliseconds timeout) {
             pause(50ms);
         }
     }
-    if (main_ != nullptr) {
+    if (main_ != nullptr && threadId_ == 0) {
         threadId_ = GetWindowThreadProcessId(main_, nullptr);
+        // The window exists before its created handler has run; the program
+        // is ready once its message loop waits for input.
+        WaitForInputIdle(process_.hProcess, 10000);
     }
     return main_;
 }

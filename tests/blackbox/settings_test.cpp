@@ -15,6 +15,12 @@ constexpr int kSaveButton = 4;  // 按钮1
 constexpr int kMinuteField = 5; // 编辑框2
 constexpr int kHourField = 6;   // 编辑框1
 
+void clickSave(HWND main) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(kSaveButton, BN_CLICKED),
+                        reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveButton)), SMTO_ABORTIFHUNG, 5000, &ignored);
+}
+
 class Settings : public testing::Test {
 protected:
     void start() {
@@ -27,11 +33,8 @@ protected:
         ASSERT_NE(minute, nullptr);
     }
 
-    void save() {
-        PostMessageW(main, WM_COMMAND, MAKEWPARAM(kSaveButton, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveButton)));
-        pause(300ms);
-    }
+    // The click's notification, sent: it returns once the save has run.
+    void save() { clickSave(main); }
 
     void setText(HWND field, const std::wstring& text) {
         SendMessageW(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
@@ -91,9 +94,7 @@ TEST(SettingsFolder, AFolderNameOutsideGbkStillFindsAndWritesTheFiles) {
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(textOf(GetDlgItem(main, kHourField)), L"21");
     SendMessageW(GetDlgItem(main, kMinuteField), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"46"));
-    PostMessageW(main, WM_COMMAND, MAKEWPARAM(kSaveButton, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(main, kSaveButton)));
-    pause(300ms);
+    clickSave(main);
     EXPECT_EQ(folder.read(L"2.txt"), std::optional<std::string>("46"));
 }
 
