@@ -1,5 +1,6 @@
 // Building a window's controls from its layout, and their properties.
 #include "toolkit/win32/colours.h"
+#include "toolkit/win32/group_box.h"
 #include "toolkit/win32/text.h"
 #include "toolkit/win32/win32_toolkit.h"
 #include "toolkit/win32/window.h"
@@ -143,6 +144,7 @@ void Window::placeInGroupBoxes() {
         }
         if (Control* group = this->control(control.layout->parent)) {
             SetParent(control.handle, group->handle);
+            forwardChildNotifications(group->handle);
         }
     }
 }
