@@ -78,6 +78,13 @@ tavmoor_wine_prefix() {
   timeout 120 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# Installs what is missing, then builds the given targets of the Windows tree.
+tavmoor_build_windows() {
+  tavmoor_install_deps
+  cmake --preset windows >/dev/null
+  cmake --build --preset windows --target "$@"
+}
+
 tavmoor_cleanup() {
   if [ -n "${WINEPREFIX:-}" ]; then
     timeout 20 wineserver -k >/dev/null 2>&1 || true

@@ -7,9 +7,7 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$TAVMOOR_ROOT"
 
-tavmoor_install_deps
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Tavmoor
+tavmoor_build_windows Tavmoor
 exe="$TAVMOOR_ROOT/build/windows/Tavmoor.exe"
 tavmoor_log "built $exe ($(stat -c %s "$exe") bytes)"
 

@@ -5,9 +5,7 @@ set -euo pipefail
 source "$(dirname "$0")/env.sh"
 cd "$TAVMOOR_ROOT"
 
-tavmoor_install_deps
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target tavmoor_showcase
+tavmoor_build_windows tavmoor_showcase
 
 work=$(mktemp -d)
 trap 'tavmoor_cleanup; rm -rf "$work"' EXIT

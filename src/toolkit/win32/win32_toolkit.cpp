@@ -323,7 +323,6 @@ void Win32Toolkit::destroyWindow(const WindowLayout& window) {
     if (loaded == nullptr) {
         return;
     }
-    loaded->markForDestruction();
     PostMessageW(loaded->handle(), kWmDeferredDestroy, 0, 0);
 }
 

@@ -119,12 +119,11 @@ int Window::positionState() const {
 }
 
 void Window::setPositionState(int state) {
-    recordedPositionState_ = std::clamp(state, position::normal, position::maximised);
-    // A hidden window only records the state.
+    // A hidden window keeps its state: nothing visible happens.
     if (!IsWindowVisible(hwnd_)) {
         return;
     }
-    switch (recordedPositionState_) {
+    switch (std::clamp(state, position::normal, position::maximised)) {
     case position::normal:
         ShowWindow(hwnd_, SW_SHOWNORMAL);
         break;

@@ -56,8 +56,6 @@ public:
     const WindowLayout& layout() const { return layout_; }
     bool exists() const { return hwnd_ != nullptr && !unloaded_; }
     bool unloaded() const { return unloaded_; }
-    bool markedForDestruction() const { return markedForDestruction_; }
-    void markForDestruction() { markedForDestruction_ = true; }
 
     // Modal dialogs: the windows this one disabled, with their earlier state.
     void rememberDisabled(HWND window, bool wasEnabled);
@@ -118,9 +116,7 @@ private:
     UniqueMenu menuBar_;
     bool creating_ = true;
     bool unloaded_ = false;
-    bool markedForDestruction_ = false;
     bool enterMovesFocus_ = false;
-    int recordedPositionState_ = position::normal;
     HWND lastFocus_ = nullptr;
     WNDPROC hookedProcedure_ = nullptr;
     MessageObserver hookObserver_;
